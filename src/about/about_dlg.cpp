@@ -15,8 +15,9 @@ Tdlg_about::Tdlg_about(const StartupSettings &settings, QWidget *parent)
     const QString captions[] = {QStringLiteral("Bildschirmfoto"), QStringLiteral("Video"),
                                 QStringLiteral("Fehler/Wunsch"),
                                 QStringLiteral("Über das Programm")};
+    m_wunsch = new FeedbackPage(*this);
     for (int i = 0; i < 4; ++i) {
-        auto *page = new QWidget;
+        QWidget *page = i == 2 ? m_wunsch : new QWidget;
         page->setObjectName(QString::fromLatin1(names[i]));
         m_pages->addTab(page, captions[i]);
     }
@@ -39,4 +40,9 @@ void Tdlg_about::fillProgramFields(const QString &programName, const QString &ve
     Q_UNUSED(programName);
     Q_UNUSED(versionPanelText);
     Q_UNUSED(modules);
+}
+
+void Tdlg_about::showScreenshotPage()
+{
+    m_pages->setCurrentIndex(0);
 }

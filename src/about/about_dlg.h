@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/feedback_page.h"
 #include "app/settings.h"
 
 #include <QDialog>
@@ -8,7 +9,7 @@ class QTabWidget;
 
 // The about and feedback dialog: screenshot, help video, feedback mail, program information.
 // Closing it only hides it, so everything it holds survives to the next opening.
-class Tdlg_about : public QDialog
+class Tdlg_about : public QDialog, public FeedbackContext
 {
     Q_OBJECT
 
@@ -22,8 +23,15 @@ public:
                            const QStringList &modules);
 
     QTabWidget *stp_about() const { return m_pages; }
+    FeedbackPage *stp_Wunsch() const { return m_wunsch; }
+
+    QString screenshotPath() const override { return {}; }
+    void showScreenshotPage() override;
+    QString productName() const override { return {}; }
+    QString versionLabel() const override { return {}; }
 
 private:
     const StartupSettings &m_settings;
     QTabWidget *m_pages;
+    FeedbackPage *m_wunsch;
 };

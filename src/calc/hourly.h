@@ -1,0 +1,3 @@
+#pragma once
+
+namespace calc {} // namespace calc

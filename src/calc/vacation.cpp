@@ -1,0 +1,1 @@
+#include "calc/vacation.h"
