@@ -1,10 +1,10 @@
 #include "app/dbm_f.h"
 
+#include "about/mailcomponents.h"
 #include "app/balloon.h"
 
 Tf_dbm::Tf_dbm(const StartupSettings &settings, QWidget *parent) : QWidget(parent)
 {
-    Q_UNUSED(settings);
     setObjectName(QStringLiteral("f_dbm"));
     using Icon = BalloonStyle::Icon;
     m_warnung =
@@ -13,4 +13,15 @@ Tf_dbm::Tf_dbm(const StartupSettings &settings, QWidget *parent) : QWidget(paren
     m_info =
         new BalloonStyle(QStringLiteral("tt_Info"), QColor(128, 128, 128), Icon::Information, this);
     m_gueltig = new BalloonStyle(QStringLiteral("tt_gültig"), QColor(0, 128, 0), Icon::None, this);
+
+    MailServerSettings mail;
+    mail.host = settings.mailHost;
+    mail.port = settings.mailPort;
+    mail.user = settings.mailUser;
+    mail.password = settings.mailPassword;
+    mail.supportMailbox = settings.supportMailbox;
+    mail.connectTimeoutMs = settings.mailConnectTimeoutMs;
+    mail.replyTimeoutMs = settings.mailReplyTimeoutMs;
+    m_smtp = new MailClient(mail, this);
+    m_message = new MailMessage(this);
 }

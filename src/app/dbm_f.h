@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class BalloonStyle;
+class MailClient;
+class MailMessage;
 
 // The never-shown container of the program's non-visual components: the balloon styles, the
 // update component and the mail client.
@@ -19,10 +21,14 @@ public:
     const BalloonStyle *tt_Error() const { return m_error; }
     const BalloonStyle *tt_Info() const { return m_info; }
     const BalloonStyle *tt_gültig() const { return m_gueltig; }
+    MailClient *IdSMTP1() const { return m_smtp; }
+    MailMessage *IdMessage1() const { return m_message; }
 
 private:
     BalloonStyle *m_warnung;
     BalloonStyle *m_error;
     BalloonStyle *m_info;
     BalloonStyle *m_gueltig;
+    MailClient *m_smtp;
+    MailMessage *m_message;
 };
