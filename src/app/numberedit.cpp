@@ -15,12 +15,12 @@ std::string utf8(const QString &s)
     return s.toStdString();
 }
 
-// Backstop for pasted text: digits, the grouping points of a shown money text and one comma.
-// A lone comma becomes "0," like a comma typed into an empty field.
+// Backstop for pasted text: digits, one comma and, in a money field, the grouping points of a
+// shown amount. A lone comma becomes "0," like a comma typed into an empty field.
 class NumberValidator : public QValidator
 {
 public:
-    using QValidator::QValidator;
+    NumberValidator(bool grouping, QObject *parent) : QValidator(parent), m_grouping(grouping) {}
     State validate(QString &input, int &pos) const override
     {
         if (input == QLatin1String(",")) {
@@ -34,12 +34,15 @@ public:
                 if (comma)
                     return Invalid;
                 comma = true;
-            } else if (!(c >= u'0' && c <= u'9') && c != u'.') {
+            } else if (!(c >= u'0' && c <= u'9') && !(m_grouping && c == u'.')) {
                 return Invalid;
             }
         }
         return Acceptable;
     }
+
+private:
+    bool m_grouping;
 };
 
 } // namespace
@@ -55,7 +58,7 @@ NumberEdit::NumberEdit(const QString &name, int decimals, calc::FieldKind kind, 
         setReadOnly(true);
         setBackground(kResultBackground);
     } else {
-        setValidator(new NumberValidator(this));
+        setValidator(new NumberValidator(kind == calc::FieldKind::Money, this));
     }
     connect(this, &QLineEdit::textChanged, this, [this] { Q_EMIT changed(); });
 }

@@ -66,6 +66,8 @@ private Q_SLOTS:
     void typing_accepts_digits_and_one_comma_data();
     void typing_accepts_digits_and_one_comma();
     void a_lone_comma_becomes_zero_comma();
+    void pasting_data();
+    void pasting();
     void another_window_taking_activation_is_no_exit();
     void input_check_data();
     void input_check();
@@ -171,6 +173,40 @@ void TestNumberEdit::a_lone_comma_becomes_zero_comma()
     QCOMPARE(w.two->text(), QStringLiteral("0,"));
     // every reading of what is typed so far works
     QCOMPARE(w.two->strict(), 0.0);
+}
+
+void TestNumberEdit::pasting_data()
+{
+    QTest::addColumn<bool>("money");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("digits and comma") << false << "12,5"
+                                      << "12,5";
+    QTest::newRow("grouping point refused in a decimal field") << false << "1.5"
+                                                               << "7";
+    QTest::newRow("grouped amount into a money field") << true << "3.000,50"
+                                                       << "3.000,50";
+    QTest::newRow("letters refused") << true << "12abc"
+                                     << "7";
+    QTest::newRow("minus refused") << false << "-3"
+                                   << "7";
+}
+
+void TestNumberEdit::pasting()
+{
+    QFETCH(bool, money);
+    QFETCH(QString, pasted);
+    QFETCH(QString, text);
+    FieldWindow w;
+    NumberEdit *field = money ? w.money : w.two;
+    w.typeInto(field, QStringLiteral("7"));
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(field->text(), text);
+    // whatever the field holds reads without a conversion error
+    if (!money)
+        QCOMPARE(field->strict(), calc::f_Zahl(text.toStdString()));
 }
 
 void TestNumberEdit::another_window_taking_activation_is_no_exit()
