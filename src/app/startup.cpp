@@ -3,9 +3,11 @@
 #include "about/about_dlg.h"
 #include "app/dbm_f.h"
 #include "app/menue_f.h"
+#include "update/updatethread.h"
 #include "update/uselcomp.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -16,6 +18,19 @@ Startup::Startup(StartupSettings settings, QObject *parent)
 
 Startup::~Startup()
 {
+    // Only tests tear the start-up down (the program leaves with quick_exit): let a running
+    // check end first, serving its window changes, so that it never writes to a window gone.
+    if (m_updateThread) {
+        QDeadlineTimer limit(m_settings.updateConnectTimeoutMs + m_settings.updateTotalTimeoutMs +
+                             5000);
+        while (m_updateThread->isRunning() && !limit.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            m_updateThread->wait(5);
+        }
+        QCoreApplication::processEvents();
+        if (m_updateThread->isFinished())
+            delete m_updateThread;
+    }
     delete m_about;
     delete m_dbm;
     delete m_selcomp;
@@ -31,6 +46,7 @@ void Startup::create()
     m_menue->show(); // runs FormShow before the other windows exist
     m_selcomp = new Tselcomp();
     m_dbm = new Tf_dbm(m_settings);
+    m_dbm->setUpdateFrame(m_menue->fr_update1());
     m_about = new Tdlg_about(m_settings);
     m_menue->setComponents(m_dbm, m_about);
     m_about->stp_Wunsch()->setMailComponents(m_dbm->IdSMTP1(), m_dbm->IdMessage1());
@@ -38,7 +54,14 @@ void Startup::create()
 
 void Startup::startUpdateCheck()
 {
-    // the update issue wires the background check here
+    if (m_updateThread || !m_settings.startUpdateCheck)
+        return; // one check per run
+    // f_dbm does not exist yet: the thread asks for its component in its first step, which the
+    // event loop serves only after create() has returned
+    m_updateThread =
+        new TUpdateThread(m_menue, [this] { return m_dbm ? m_dbm->wu_Update() : nullptr; });
+    connect(m_updateThread, &TUpdateThread::checkEnded, this, &Startup::updateCheckFinished);
+    m_updateThread->start();
 }
 
 void Startup::runProgram(StartupSettings settings)

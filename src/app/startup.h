@@ -8,6 +8,7 @@ class Tf_Menue;
 class Tselcomp;
 class Tf_dbm;
 class Tdlg_about;
+class TUpdateThread;
 
 // Program start: the application title, then the four windows in their order (the main window
 // shown at once, the others hidden), then the event loop. Tests use the same object without
@@ -41,4 +42,5 @@ private:
     Tselcomp *m_selcomp = nullptr;
     Tf_dbm *m_dbm = nullptr;
     Tdlg_about *m_about = nullptr;
+    TUpdateThread *m_updateThread = nullptr; // no parent: never destroyed while it runs
 };
