@@ -30,6 +30,7 @@ Tf_dbm::Tf_dbm(const StartupSettings &settings, QWidget *parent) : QWidget(paren
     mail.replyTimeoutMs = settings.mailReplyTimeoutMs;
     m_smtp = new MailClient(mail, this);
     m_message = new MailMessage(this);
+
     TWebUpdate::Settings update;
     update.host = settings.updateHost;
     update.port = settings.updatePort;
