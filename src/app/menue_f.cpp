@@ -212,6 +212,7 @@ bool Tf_Menue::FormHelp(HelpCommand command, int data)
         Q_EMIT helpWindowCreated(m_help);
     }
     m_help->showContents();
+    m_help->setWindowState(m_help->windowState() & ~Qt::WindowMinimized);
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
