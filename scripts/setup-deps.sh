@@ -11,6 +11,7 @@ packages=(
   libcurl4-openssl-dev
   python3-aiosmtpd python3-pyftpdlib
   fonts-dejavu-core
+ 
 )
 
 missing=()

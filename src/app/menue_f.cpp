@@ -5,10 +5,12 @@
 #include "app/dbm_f.h"
 #include "app/errorreport.h"
 #include "app/fileversion.h"
+#include "app/helpwindow.h"
 #include "app/numberedit.h"
 #include "app/page_gkf.h"
 #include "app/page_slb.h"
 #include "app/page_urlaub.h"
+#include "app/programicon.h"
 #include "app/statusbar.h"
 #include "app/tabpager.h"
 #include "update/update_fr.h"
@@ -17,6 +19,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,6 +30,21 @@ struct FlagClearer
     QCheckBox *flag;
     ~FlagClearer() { flag->setChecked(false); }
 };
+
+// The help topic of a page; 0 where the page has none.
+int helpContextOf(int page)
+{
+    switch (page) {
+    case Tf_Menue::PageAusfall:
+        return 30;
+    case Tf_Menue::PageStundenlohn:
+        return 13;
+    case Tf_Menue::PageUrlaub:
+        return 100;
+    default:
+        return 0;
+    }
+}
 
 } // namespace
 
@@ -40,6 +58,7 @@ Tf_Menue::Tf_Menue(const StartupSettings &settings, QWidget *parent)
     setWindowTitle(QStringLiteral("Tarvolo"));
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowIcon(programIcon());
 
     m_pager = new TabPager(this);
     m_pager->setObjectName(QStringLiteral("stp_Gesamt"));
@@ -77,6 +96,8 @@ Tf_Menue::Tf_Menue(const StartupSettings &settings, QWidget *parent)
     addAction(m_aUpdate);
 
     onEvent(m_aUpdate, &QAction::triggered, this, [this] { a_UpdateExecute(); });
+    auto *helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    onEvent(helpKey, &QShortcut::activated, this, [this] { requestHelp(HelpCommand::Contents); });
     connect(m_pager, &TabPager::aboutToChange, this,
             [this](int from, int to) { stp_GesamtChanging(from, to); });
     connect(m_pager, &TabPager::changed, this, [this] { stp_GesamtChange(); });
@@ -166,7 +187,9 @@ void Tf_Menue::osb_StatusbarClick(const QPoint &pos)
     p_About();
     switch (StatusBar::panelAt(m_statusBar->panelWidths(), pos.x())) {
     case StatusBar::Help:
-        break; // the help issue requests the page's topic here
+        if (const int context = helpContextOf(m_pager->currentIndex()); context > 0)
+            requestHelp(HelpCommand::Context, context);
+        break;
     case StatusBar::Info:
         if (m_about) {
             m_about->fillProgramFields(QFileInfo(m_settings.programFile).fileName(),
@@ -177,6 +200,30 @@ void Tf_Menue::osb_StatusbarClick(const QPoint &pos)
     default:
         break;
     }
+}
+
+bool Tf_Menue::FormHelp(HelpCommand command, int data)
+{
+    Q_UNUSED(command);
+    Q_UNUSED(data);
+    // created on the first request, so that the start does not wait for the help engine
+    if (!m_help) {
+        m_help = new HelpWindow(helpFilePath(m_settings.programFile), this);
+        Q_EMIT helpWindowCreated(m_help);
+    }
+    m_help->showContents();
+    m_help->setWindowState(m_help->windowState() & ~Qt::WindowMinimized);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+    return true;
+}
+
+void Tf_Menue::requestHelp(HelpCommand command, int data)
+{
+    const bool callHelp = FormHelp(command, data);
+    if (callHelp && command == HelpCommand::Context)
+        m_help->showTopic(data);
 }
 
 void Tf_Menue::p_About()

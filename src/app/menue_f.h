@@ -17,6 +17,7 @@ class NumberEdit;
 class QAction;
 class Tf_dbm;
 class Tdlg_about;
+class HelpWindow;
 
 // The main window: composes the four pages and the status bar, switches pages, toggles the
 // page "Update" and answers clicks into the status bar.
@@ -26,6 +27,8 @@ class Tf_Menue : public QWidget
 
 public:
     enum Page { PageAusfall = 0, PageStundenlohn = 1, PageUrlaub = 2, PageUpdate = 3 };
+    // A help request: the table of contents (F1) or the topic of a context number.
+    enum class HelpCommand { Contents, Context };
 
     explicit Tf_Menue(const StartupSettings &settings, QWidget *parent = nullptr);
     ~Tf_Menue() override;
@@ -57,12 +60,21 @@ public:
     void stp_GesamtChange();
     void a_UpdateExecute();
     void osb_StatusbarClick(const QPoint &pos);
+    // Every help request passes here: the help window opens at its contents; the result
+    // (CallHelp) lets the request go on to the topic.
+    bool FormHelp(HelpCommand command, int data);
+    void requestHelp(HelpCommand command, int data = 0);
+    // The help window, once the first help request has created it.
+    HelpWindow *helpWindow() const { return m_help; }
 
     // The about dialog's program information; the module list and description behind it.
     void p_About();
     void p_StringListAbout();
     const QStringList &moduleList() const { return m_moduleList; }
     const QString &programDescription() const { return m_description; }
+
+Q_SIGNALS:
+    void helpWindowCreated(HelpWindow *window);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -84,4 +96,5 @@ private:
     bool m_shown = false;
     QStringList m_moduleList;
     QString m_description;
+    HelpWindow *m_help = nullptr;
 };
