@@ -32,6 +32,7 @@ void Startup::create()
     m_selcomp = new Tselcomp();
     m_dbm = new Tf_dbm(m_settings);
     m_about = new Tdlg_about(m_settings);
+    m_about->setMainWindow(m_menue);
     m_menue->setComponents(m_dbm, m_about);
 }
 
