@@ -124,8 +124,7 @@ ScreenshotPage::ScreenshotPage(const StartupSettings &settings, QWidget *parent)
 
 void ScreenshotPage::b_BildschirmfotoClick()
 {
-    const QString folder = programFolder(m_settings.programFile, 1) +
-                           QStringLiteral("/pelvar/") +
+    const QString folder = programFolder(m_settings.programFile, 1) + QStringLiteral("/pelvar/") +
                            QFileInfo(m_settings.programFile).completeBaseName() +
                            QStringLiteral("/Bilder");
     if (!QDir(folder).exists())

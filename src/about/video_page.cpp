@@ -31,9 +31,10 @@ void VideoPage::playFromStart(const QString &file)
         connect(m_player, &QMediaPlayer::errorOccurred, this,
                 [](QMediaPlayer::Error, const QString &text) {
                     ErrorReport::guarded([&] {
-                        ErrorReport::show(text.isEmpty()
-                                              ? QStringLiteral("Das Video kann nicht abgespielt werden")
-                                              : text);
+                        ErrorReport::show(
+                            text.isEmpty()
+                                ? QStringLiteral("Das Video kann nicht abgespielt werden")
+                                : text);
                     });
                 });
     }
