@@ -1,6 +1,7 @@
 #include "app/menue_f.h"
 
 #include "about/about_dlg.h"
+#include "about/program_page.h"
 #include "app/balloon.h"
 #include "app/dbm_f.h"
 #include "app/errorreport.h"
@@ -20,6 +21,8 @@
 #include <QDateEdit>
 #include <QFileInfo>
 #include <QShortcut>
+#include <QLabel>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
@@ -229,6 +232,44 @@ void Tf_Menue::requestHelp(HelpCommand command, int data)
 void Tf_Menue::p_About()
 {
     p_StringListAbout();
+    if (!m_about)
+        return;
+    ProgramInfoPage *info = m_about->stp_Programm();
+    info->l_Version()->setText(m_statusBar->versionText());
+    info->l_ProductName()->setText(QFileInfo(m_settings.programFile).fileName());
+    // in place of what the view held, so it shows the description once however often this runs
+    info->re_Kommentar()->setPlainText(m_description);
 }
 
-void Tf_Menue::p_StringListAbout() {}
+void Tf_Menue::p_StringListAbout()
+{
+    m_moduleList = {
+        QStringLiteral("Register: Ausfallfaktoren"),
+        QStringLiteral("  Arbeitszeit"),
+        QStringLiteral("  Urlaub und Krankheit"),
+        QStringLiteral("  Schule"),
+        QStringLiteral("  Feiertage"),
+        QStringLiteral("  Ergebnis"),
+        QStringLiteral("  sonstiges"),
+        QStringLiteral("Register: Stundenlohnberechnung"),
+        QStringLiteral("  Stunden"),
+        QStringLiteral("  pro Bereich"),
+        QStringLiteral("  Ausfallfaktoren"),
+        QStringLiteral("  Soziallasten"),
+        QStringLiteral("  Sachkosten"),
+        QStringLiteral("  Wagnis udn Gewinn"),
+        QStringLiteral("  sonstiges"),
+        QStringLiteral("Register: Urlaub"),
+        QStringLiteral("  sonstiges"),
+        QStringLiteral("Register: Update"),
+        QStringLiteral("Hilfe"),
+        QStringLiteral("sonstiges"),
+    };
+    m_description = QStringLiteral(
+        "Mit diesem Programm können nicht nur die Ausfallzeiten berechnet werden, sondern auch die "
+        "einzelnen Aufschläge auf den Bruttostundenlohn. Hierzu gibt man einfachen den Bruttolohn "
+        "und die Wochenstunden ein und das Programm rechnet den Stundenlohn aus. Nach Eingabe der "
+        "Aufschläge, rechnet das Programm die Stundenverrechnungssatz aus. In der Pro-Version "
+        "können die Daten aus der Quelvast-Datenbank eingelesen werden. In der neusten Version ist "
+        "es auch möglich, den Urlaubsanspruch zu berechnen.");
+}

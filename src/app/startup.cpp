@@ -48,6 +48,7 @@ void Startup::create()
     m_dbm = new Tf_dbm(m_settings);
     m_dbm->setUpdateFrame(m_menue->fr_update1());
     m_about = new Tdlg_about(m_settings);
+    m_about->setMainWindow(m_menue);
     m_menue->setComponents(m_dbm, m_about);
     m_about->stp_Wunsch()->setMailComponents(m_dbm->IdSMTP1(), m_dbm->IdMessage1());
 }
