@@ -3,15 +3,20 @@
 #include "about/about_dlg.h"
 #include "app/menue_f.h"
 #include "app/messageboxes.h"
+#include "app/page_gkf.h"
+#include "app/sectionbox.h"
 #include "app/startup.h"
 #include "app/tabpager.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QTabWidget>
+#include <QTest>
 #include <cstdio>
 #include <cstdlib>
 
@@ -35,6 +40,57 @@ bool save(const QImage &image, const QString &path)
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
+}
+
+// Types into a field and leaves it with Tab, as a user does.
+void enter(QWidget *window, const char *name, const QString &text)
+{
+    auto *field = window->findChild<QWidget *>(QString::fromLatin1(name));
+    if (!field)
+        return;
+    field->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Tab);
+}
+
+void openSection(SectionBox *box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->checkBoxRect().center());
+}
+
+// The worked examples of the help pages, so the pictures show the calculators at work.
+void fillExamples(Tf_Menue *menue)
+{
+    DowntimePage *gkf = menue->stp_GFK();
+    enter(menue, "le_GKF_Wochenstunden", QStringLiteral("40"));
+    enter(menue, "le_GKF_Arbeitstage", QStringLiteral("5"));
+    openSection(gkf->gb_GKF_Urlaub());
+    enter(menue, "le_GKF_Urlaubstage", QStringLiteral("30"));
+    enter(menue, "le_GKF_Krank", QStringLiteral("10"));
+    openSection(gkf->gb_GKF_Feiertage());
+    enter(menue, "le_GKF_Feiertage", QStringLiteral("10"));
+    enter(menue, "le_GKF_verrechnet", QStringLiteral("30"));
+}
+
+void fillHourlyExample(Tf_Menue *menue)
+{
+    enter(menue, "le_SLB_Bruttolohn", QStringLiteral("3000"));
+    enter(menue, "le_SLB_Wochenstunden", QStringLiteral("40"));
+    enter(menue, "le_SLB_Sozial_P", QStringLiteral("20"));
+    enter(menue, "le_SLB_Sach_E", QStringLiteral("2,5"));
+}
+
+void fillVacationExample(Tf_Menue *menue)
+{
+    enter(menue, "le_U_Standard", QStringLiteral("30"));
+    enter(menue, "le_U_SollTage", QStringLiteral("5"));
+    enter(menue, "le_U_IstTage_MA", QStringLiteral("3"));
+    // hired on 27 March of this year: nine months up to the end of the year
+    if (auto *start = menue->findChild<QDateEdit *>(QStringLiteral("dtp_U_Start")))
+        start->setDate(QDate(QDate::currentDate().year(), 3, 27));
+    if (auto *b = menue->findChild<QAbstractButton *>(QStringLiteral("b_Berechnen")))
+        b->click();
 }
 
 } // namespace
@@ -70,8 +126,16 @@ int main(int argc, char *argv[])
         Tf_Menue *menue = startup->f_Menue();
         QList<Picture> shots;
         const char *pageNames[] = {"ausfallfaktoren", "stundenlohnberechnung", "urlaub"};
+        if (!QTest::qWaitForWindowActive(menue))
+            std::fprintf(stderr, "the main window did not become active\n");
         for (int page = Tf_Menue::PageAusfall; page <= Tf_Menue::PageUrlaub; ++page) {
             menue->stp_Gesamt()->selectPage(page);
+            if (page == Tf_Menue::PageAusfall)
+                fillExamples(menue);
+            else if (page == Tf_Menue::PageStundenlohn)
+                fillHourlyExample(menue);
+            else
+                fillVacationExample(menue);
             shots.append({QString::fromLatin1(pageNames[page]), rendered(menue)});
         }
         menue->stp_Gesamt()->selectPage(Tf_Menue::PageAusfall);
