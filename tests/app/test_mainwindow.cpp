@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTabBar>
+#include <QTcpServer>
 #include <QTemporaryFile>
 #include <QTest>
 
@@ -36,7 +37,13 @@ private Q_SLOTS:
 
 void TestMainWindow::start_shows_page_zero_with_focus_and_version()
 {
-    Gui gui;
+    // an update server that accepts and never answers keeps the check running meanwhile
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    StartupSettings settings = testsupport::testSettings();
+    settings.updatePort = silent.serverPort();
+    settings.updateTotalTimeoutMs = 1000;
+    Gui gui(settings);
     Tf_Menue *m = gui.menue();
     QCOMPARE(m->windowTitle(), QStringLiteral("Tarvolo"));
     QCOMPARE(m->size(), QSize(398, 480));
@@ -65,7 +72,10 @@ void TestMainWindow::start_shows_page_zero_with_focus_and_version()
 
 void TestMainWindow::ctrl_u_toggles_the_update_tab()
 {
-    Gui gui;
+    // without a check that could end in between (the update tests cover Ctrl+U with one)
+    StartupSettings settings = testsupport::testSettings();
+    settings.startUpdateCheck = false;
+    Gui gui(settings);
     auto *pager = gui.find<TabPager>(QStringLiteral("stp_Gesamt"));
     const bool before = pager->isTabVisible(3);
     QTest::keyClick(gui.menue(), Qt::Key_U, Qt::ControlModifier);
