@@ -124,6 +124,27 @@ QByteArray serverUrl(const MailServerSettings &server)
     return QStringLiteral("smtp://%1:%2").arg(host).arg(server.port).toUtf8();
 }
 
+// The user reads German; libcurl's own text follows in brackets for the maker.
+QString germanText(CURLcode rc)
+{
+    switch (rc) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return QStringLiteral("Der Mailserver wurde nicht gefunden.");
+    case CURLE_COULDNT_CONNECT:
+        return QStringLiteral("Keine Verbindung zum Mailserver möglich.");
+    case CURLE_OPERATION_TIMEDOUT:
+        return QStringLiteral("Der Mailserver antwortet nicht (Zeitüberschreitung).");
+    case CURLE_LOGIN_DENIED:
+        return QStringLiteral("Die Anmeldung am Mailserver wurde abgelehnt.");
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_GOT_NOTHING:
+        return QStringLiteral("Die Verbindung zum Mailserver wurde unterbrochen.");
+    default:
+        return {};
+    }
+}
+
 // One connection's common settings: where, how long at most, and what the server replies.
 class Connection
 {
@@ -166,9 +187,9 @@ public:
             m_transcript.replies.isEmpty() ? QString() : m_transcript.replies.last();
         if (!last.isEmpty() && (last.front() == u'4' || last.front() == u'5'))
             return last;
-        if (m_error[0])
-            return QString::fromUtf8(m_error);
-        return QString::fromUtf8(curl_easy_strerror(rc));
+        const QString detail = QString::fromUtf8(m_error[0] ? m_error : curl_easy_strerror(rc));
+        const QString plain = germanText(rc);
+        return plain.isEmpty() ? detail : plain + QStringLiteral(" (") + detail + u')';
     }
 
 private:
