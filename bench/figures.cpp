@@ -55,10 +55,12 @@ double median(QList<double> values)
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-void report(const char *name, double value, double budget, const char *unit)
+void report(const char *name, double value, double budget, const char *unit, const QString &note)
 {
     const char *verdict = value < 0 ? "not measured" : (value <= budget ? "ok" : "OVER BUDGET");
-    std::printf("%-13s %7.2f %-3s (budget %g %s)  %s\n", name, value, unit, budget, unit, verdict);
+    const QString limit = QStringLiteral("(budget %1 %2)").arg(budget).arg(QLatin1String(unit));
+    std::printf("%-13s %7.2f %-3s  %-17s %s%s%s\n", name, value, unit, qPrintable(limit), verdict,
+                note.isEmpty() ? "" : "  ", qPrintable(note));
     std::fflush(stdout);
 }
 

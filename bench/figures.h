@@ -16,8 +16,9 @@ int closedPort();
 
 double median(QList<double> values);
 
-// One line of the report: name, figure, budget, verdict.
-void report(const char *name, double value, double budget, const char *unit);
+// One line of the report: name, figure, budget, verdict, and what else the figure needs said.
+void report(const char *name, double value, double budget, const char *unit,
+            const QString &note = QString());
 
 // Peak resident memory of this process (VmHWM) in KiB; -1 where /proc cannot tell.
 long peakResidentKiB();

@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -21,7 +22,7 @@ constexpr double kMemoryBudgetMiB = 60;
 
 constexpr int kStartupRuns = 11;
 constexpr int kKeystrokes = 301;
-constexpr int kRounds = 51;
+constexpr int kRounds = 101;
 constexpr int kScreenshots = 15;
 
 struct ChildFigures
@@ -92,7 +93,17 @@ int main(int argc, char *argv[])
 
     const bench::WindowFigures w = bench::measureWindowFigures(kKeystrokes, kRounds, kScreenshots);
     bench::report("keystroke", bench::median(w.keystroke), kKeystrokeBudgetMs, "ms");
-    bench::report("page switch", bench::median(w.pageSwitch), kPageSwitchBudgetMs, "ms");
+    // a switch is as fast as the slowest of the three
+    double slowest = -1;
+    for (const QList<double> &each : w.pageSwitch)
+        slowest = std::max(slowest, bench::median(each));
+    bench::report("page switch", slowest, kPageSwitchBudgetMs, "ms",
+                  QStringLiteral("to Stundenlohnberechnung %1, to Urlaub %2, back %3 ms; "
+                                 "the round %4 ms")
+                      .arg(bench::median(w.pageSwitch[0]), 0, 'f', 2)
+                      .arg(bench::median(w.pageSwitch[1]), 0, 'f', 2)
+                      .arg(bench::median(w.pageSwitch[2]), 0, 'f', 2)
+                      .arg(bench::median(w.pageRound), 0, 'f', 2));
     bench::report("screenshot", bench::median(w.screenshot), kScreenshotBudgetMs, "ms");
     bench::report("peak memory", bench::median(children.peakMiB), kMemoryBudgetMiB, "MiB");
     std::fflush(nullptr);

@@ -131,23 +131,27 @@ QList<double> measureKeystrokes(QWidget *page, int repetitions)
     return times;
 }
 
-QList<double> measurePageSwitches(TabPager *pager, int rounds)
+// Each switch timed on its own, until the new page is shown; a round is the three of them.
+void measurePageSwitches(TabPager *pager, int rounds, WindowFigures &figures)
 {
     const int order[] = {Tf_Menue::PageStundenlohn, Tf_Menue::PageUrlaub, Tf_Menue::PageAusfall};
-    QList<double> times;
     for (int r = 0; r < rounds + 1; ++r) {
-        QElapsedTimer clock;
-        clock.start();
-        for (int page : order) {
-            pager->selectPage(page);
+        double round = 0;
+        for (int i = 0; i < 3; ++i) {
+            QElapsedTimer clock;
+            clock.start();
+            pager->selectPage(order[i]);
             QCoreApplication::processEvents(); // shown
-            if (pager->currentIndex() != page)
-                std::fprintf(stderr, "page %d not selected\n", page);
+            const double ms = elapsedMs(clock);
+            if (pager->currentIndex() != order[i])
+                std::fprintf(stderr, "page %d not selected\n", order[i]);
+            round += ms;
+            if (r > 0) // the first round is warm-up
+                figures.pageSwitch[i].append(ms);
         }
-        if (r > 0) // the first round is warm-up
-            times.append(elapsedMs(clock));
+        if (r > 0)
+            figures.pageRound.append(round);
     }
-    return times;
 }
 
 QList<double> measureScreenshots(Tdlg_about *about, int runs)
@@ -194,7 +198,7 @@ WindowFigures measureWindowFigures(int keystrokes, int rounds, int screenshots)
     QWidget *page = menue->stp_GFK();
     fillDowntimePage(page);
     figures.keystroke = measureKeystrokes(page, keystrokes);
-    figures.pageSwitch = measurePageSwitches(menue->stp_Gesamt(), rounds);
+    measurePageSwitches(menue->stp_Gesamt(), rounds, figures);
     figures.screenshot = measureScreenshots(startup->dlg_about(), screenshots);
     return figures;
 }

@@ -8,7 +8,9 @@ namespace bench {
 struct WindowFigures
 {
     QList<double> keystroke;
-    QList<double> pageSwitch; // one round: three switches, each shown
+    // to "Stundenlohnberechnung", to "Urlaub", back to "Ausfallfaktoren"; each until shown
+    QList<double> pageSwitch[3];
+    QList<double> pageRound; // the three switches of a round together
     QList<double> screenshot;
 };
 
