@@ -76,14 +76,13 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
     previousHandler = qInstallMessageHandler(quietHandler);
-    // screenshots land in a folder of their own, and go with it
-    QTemporaryDir data;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0 && std::strcmp(argv[2], "startup") == 0)
         bench::runStartupChild(argc, argv);
 
     QApplication app(argc, argv);
+    // screenshots land in a folder of their own, removed at the end
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     std::printf("Tarvolo, offscreen; medians of %d start-ups, %d keystrokes, %d rounds of page "
                 "switches, %d screenshots\n",
                 kStartupRuns, kKeystrokes, kRounds, kScreenshots);
@@ -106,7 +105,8 @@ int main(int argc, char *argv[])
                       .arg(bench::median(w.pageRound), 0, 'f', 2));
     bench::report("screenshot", bench::median(w.screenshot), kScreenshotBudgetMs, "ms");
     bench::report("peak memory", bench::median(children.peakMiB), kMemoryBudgetMiB, "MiB");
+    data.remove(); // quick_exit runs no destructors
     std::fflush(nullptr);
-    // the windows go with the process, as in the program; an update check may still run
+    // the windows go with the process, as in the program
     std::quick_exit(0);
 }
