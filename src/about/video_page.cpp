@@ -12,11 +12,8 @@ VideoPage::VideoPage(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("stp_Video"));
     m_panel = new QWidget;
     m_panel->setObjectName(QStringLiteral("p_Video"));
-    m_screen = new QVideoWidget;
-    m_screen->setObjectName(QStringLiteral("vw_Video"));
     auto *panelLayout = new QVBoxLayout(m_panel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
-    panelLayout->addWidget(m_screen);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_panel);
@@ -25,6 +22,11 @@ VideoPage::VideoPage(QWidget *parent) : QWidget(parent)
 void VideoPage::playFromStart(const QString &file)
 {
     if (!m_player) {
+        // the screen with the player: a video widget already starts the media back end
+        // (GStreamer, its device monitors), which the start must not wait for
+        m_screen = new QVideoWidget;
+        m_screen->setObjectName(QStringLiteral("vw_Video"));
+        m_panel->layout()->addWidget(m_screen);
         m_player = new QMediaPlayer(this);
         m_player->setObjectName(QStringLiteral("mp_Video"));
         m_player->setVideoOutput(m_screen);

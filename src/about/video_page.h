@@ -22,6 +22,6 @@ public:
 
 private:
     QWidget *m_panel;
-    QVideoWidget *m_screen;
+    QVideoWidget *m_screen = nullptr;
     QMediaPlayer *m_player = nullptr;
 };
