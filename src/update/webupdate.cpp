@@ -68,15 +68,11 @@ public:
         if (!m_greeted)
             m_owner.status(QStringLiteral("Connect to host : %1 port %2").arg(s.host).arg(s.port),
                            Connecting);
+        // opened when the first bytes arrive, so a check that never gets that far (or a program
+        // that ends while it connects) leaves no file behind
         QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("Tarvolo-XXXXXX.tmp")));
         file.setAutoRemove(false);
-        if (!file.open()) {
-            m_owner.status(QStringLiteral("Download failed : no file in the temporary folder %1")
-                               .arg(QDir::tempPath()),
-                           Failed);
-            return Fetch::Failed;
-        }
-        m_downloaded.append(file.fileName());
+        m_noTempFile = false;
         m_file = &file;
         m_name = name;
         m_received = 0;
@@ -108,9 +104,22 @@ public:
 
         const CURLcode rc = curl_easy_perform(m_curl);
         m_file = nullptr;
+        const bool written = file.isOpen();
         file.close();
+        if (m_noTempFile) {
+            m_owner.status(QStringLiteral("Download failed : no file in the temporary folder %1")
+                               .arg(QDir::tempPath()),
+                           Failed);
+            return Fetch::Failed;
+        }
         if (rc != CURLE_OK || m_tooLarge)
             return failed(rc);
+        if (!written) { // an empty file on the server
+            data.clear();
+            progress(0, 0);
+            m_owner.status(QStringLiteral("Downloaded : %1 (0 bytes)").arg(name), Downloaded);
+            return Fetch::Ok;
+        }
         QFile back(file.fileName());
         if (!back.open(QIODevice::ReadOnly)) {
             m_owner.status(QStringLiteral("Download failed : %1 cannot be read back").arg(name),
@@ -209,6 +218,13 @@ private:
             self->m_tooLarge = true; // a server that sent no SIZE
             return 0;
         }
+        if (!self->m_file->isOpen()) {
+            if (!self->m_file->open()) {
+                self->m_noTempFile = true;
+                return 0;
+            }
+            self->m_downloaded.append(self->m_file->fileName());
+        }
         return self->m_file->write(data, qint64(n)) == qint64(n) ? n : 0;
     }
 
@@ -255,7 +271,8 @@ private:
     QDeadlineTimer m_deadline;
     CURL *m_curl = nullptr;
     QStringList m_downloaded;
-    QFile *m_file = nullptr;
+    QTemporaryFile *m_file = nullptr;
+    bool m_noTempFile = false;
     QString m_name;
     qint64 m_received = 0;
     bool m_tooLarge = false;

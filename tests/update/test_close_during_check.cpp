@@ -1,6 +1,8 @@
 #include "support/servers.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using testsupport::LoopbackServer;
@@ -20,9 +22,12 @@ void TestCloseDuringCheck::closing_the_window_ends_the_program_at_once()
     LoopbackServer silent(QStringLiteral("ftpserver.py"), {QStringLiteral("--bare")});
     QVERIFY2(silent.isReady(), qPrintable(silent.output()));
 
+    QTemporaryDir temp;
+    QVERIFY(temp.isValid());
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("TMPDIR"), temp.path());
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(TARVOLO_CLOSE_DURING_CHECK), {QString::number(silent.port())});
     QVERIFY(program.waitForStarted(5000));
@@ -39,6 +44,10 @@ void TestCloseDuringCheck::closing_the_window_ends_the_program_at_once()
     QCOMPARE(program.exitCode(), 0);
     QVERIFY2(!err.contains(QStringLiteral("QThread")), qPrintable(err));
     QVERIFY2(!err.contains(QStringLiteral("Destroyed")), qPrintable(err));
+    // a check that never received a byte leaves no download behind
+    const QStringList left =
+        QDir(temp.path()).entryList({QStringLiteral("Tarvolo-*")}, QDir::Files);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(u' ')));
 }
 
 QTEST_GUILESS_MAIN(TestCloseDuringCheck)
