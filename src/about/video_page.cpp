@@ -30,6 +30,12 @@ void VideoPage::playFromStart(const QString &file)
         m_player = new QMediaPlayer(this);
         m_player->setObjectName(QStringLiteral("mp_Video"));
         m_player->setVideoOutput(m_screen);
+        connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
+                [this](QMediaPlayer::MediaStatus status) {
+                    if (m_restartPending && status != QMediaPlayer::LoadingMedia &&
+                        status != QMediaPlayer::InvalidMedia && status != QMediaPlayer::NoMedia)
+                        restart();
+                });
         connect(m_player, &QMediaPlayer::errorOccurred, this,
                 [](QMediaPlayer::Error, const QString &text) {
                     ErrorReport::guarded([&] {
@@ -40,9 +46,24 @@ void VideoPage::playFromStart(const QString &file)
                     });
                 });
     }
-    // closed first, so the video starts again from its beginning
-    m_player->stop();
-    m_player->setSource(QUrl());
-    m_player->setSource(QUrl::fromLocalFile(file));
+    const QUrl source = QUrl::fromLocalFile(file);
+    if (m_player->source() != source) {
+        m_player->setSource(source);
+        m_player->play();
+        return;
+    }
+    // GStreamer's pipeline deadlocks when it is flushed while it still builds itself (a seek or
+    // a reload during loading): a restart asked for then waits until the video is loaded.
+    if (m_player->mediaStatus() == QMediaPlayer::LoadingMedia) {
+        m_restartPending = true;
+        return;
+    }
+    restart();
+}
+
+void VideoPage::restart()
+{
+    m_restartPending = false;
+    m_player->setPosition(0);
     m_player->play();
 }

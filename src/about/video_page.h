@@ -21,7 +21,10 @@ public:
     QMediaPlayer *mp_Video() const { return m_player; }
 
 private:
+    void restart();
+
     QWidget *m_panel;
     QVideoWidget *m_screen = nullptr;
     QMediaPlayer *m_player = nullptr;
+    bool m_restartPending = false;
 };

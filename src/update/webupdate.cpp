@@ -1,5 +1,6 @@
 #include "update/webupdate.h"
 
+#include "app/curlsetup.h"
 #include "app/fileversion.h"
 #include "update/controlfile.h"
 
@@ -12,16 +13,8 @@
 #include <cstring>
 #include <curl/curl.h>
 #include <memory>
-#include <mutex>
 
 namespace {
-
-// libcurl's global state is set up once and never torn down: a check may still run at exit.
-void initCurlOnce()
-{
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
 
 // A server's reply as one status line: printable, bounded.
 QString replyText(const QString &s)

@@ -1,0 +1,10 @@
+#include "app/curlsetup.h"
+
+#include <curl/curl.h>
+#include <mutex>
+
+void initCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
