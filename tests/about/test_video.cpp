@@ -22,6 +22,7 @@ private Q_SLOTS:
     void the_help_video_lies_beside_the_executable();
     void first_opening_does_not_start_the_video();
     void video_tab_starts_from_the_beginning_and_leaving_starts_again();
+    void quick_page_changes_leave_the_video_playing_from_its_beginning();
     void without_the_file_page_changes_do_nothing();
     void a_player_error_reaches_the_error_report();
 };
@@ -80,6 +81,31 @@ void TestVideo::video_tab_starts_from_the_beginning_and_leaving_starts_again()
     QMediaPlayer *player = dlg->stp_Video()->mp_Video();
     QVERIFY(player);
     QCOMPARE(player->playbackState(), QMediaPlayer::PlayingState);
+    QVERIFY(MessageBoxes::shown().isEmpty());
+}
+
+void TestVideo::quick_page_changes_leave_the_video_playing_from_its_beginning()
+{
+    Gui gui;
+    Tdlg_about *dlg = gui.startup().dlg_about();
+    openAbout(gui, [&](QWidget *) {
+        // tab clicks faster than the video loads: each asks for a restart while the pipeline is
+        // still being built, which must neither freeze the window nor get lost
+        for (int round = 0; round < 6; ++round) {
+            clickTab(dlg->stp_about(), Tdlg_about::PageVideo);
+            QCoreApplication::processEvents();
+            clickTab(dlg->stp_about(), Tdlg_about::PageProgramm);
+        }
+        QMediaPlayer *player = dlg->stp_Video()->mp_Video();
+        QVERIFY(player);
+        QTRY_COMPARE_WITH_TIMEOUT(player->playbackState(), QMediaPlayer::PlayingState, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(player->position() >= 1000, 20000);
+        const qint64 before = player->position();
+        clickTab(dlg->stp_about(), Tdlg_about::PageVideo);
+        QTRY_VERIFY_WITH_TIMEOUT(player->playbackState() == QMediaPlayer::PlayingState &&
+                                     player->position() < before,
+                                 20000);
+    });
     QVERIFY(MessageBoxes::shown().isEmpty());
 }
 
