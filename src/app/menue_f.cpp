@@ -20,8 +20,8 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFileInfo>
-#include <QShortcut>
 #include <QLabel>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -170,9 +170,12 @@ void Tf_Menue::stp_GesamtChange()
         break;
     case PageUrlaub: {
         m_urlaub->le_U_Standard()->setFocus(Qt::OtherFocusReason);
-        const int year = m_settings.now().date().year();
-        m_urlaub->dtp_U_beschaeftigt_bis()->setDate(QDate(year, 12, 31));
-        m_urlaub->p_Monat_berechnen();
+        const QDate end(m_settings.now().date().year(), 12, 31);
+        // a changed date recounts the months through its change handler; count them once
+        if (m_urlaub->dtp_U_beschaeftigt_bis()->date() == end)
+            m_urlaub->p_Monat_berechnen();
+        else
+            m_urlaub->dtp_U_beschaeftigt_bis()->setDate(end);
         break;
     }
     default:
